@@ -1,0 +1,56 @@
+#include "paramfile/loader.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "paramfile/conversions.h"
+#include "paramfile/field_io.h"
+#include "paramfile/parameter_state.h"
+
+namespace {
+
+// The first dropped path, whole, however long it is.
+std::vector<char> first_dropped_path(HDROP drop) {
+    const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+    std::vector<char> path(length + 1, '\0');
+    DragQueryFileA(drop, 0, path.data(), length + 1);
+    return path;
+}
+
+void show_fields(const FieldRecord& record) {
+    char text[kTextBufferSize];
+    format_whole_degrees(record.sun_position, text);
+    SetWindowTextA(g_edit_fields[kSunPositionEdit], text);
+    format_whole_degrees(record.sun_elevation, text);
+    SetWindowTextA(g_edit_fields[kSunElevationEdit], text);
+    SetWindowTextA(g_edit_fields[kPanoramaNameEdit], record.panorama_name);
+    format_three_decimals(record.start_position, text);
+    SetWindowTextA(g_edit_fields[kStartPositionEdit], text);
+    format_three_decimals(record.sizing_factor, text);
+    SetWindowTextA(g_edit_fields[kSizingFactorEdit], text);
+}
+
+void show_load_error(HWND window, const char* text) {
+    MessageBoxA(window, text, "Error", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
+}
+
+}  // namespace
+
+void load_dropped_file(HWND window, HDROP drop) {
+    close_open_file();
+
+    const std::vector<char> path = first_dropped_path(drop);
+    DragFinish(drop);
+
+    g_open_file = std::fopen(path.data(), "r+b");
+    if (g_open_file == nullptr) {
+        show_load_error(window, "File open error");
+        return;
+    }
+    if (!read_fields(g_open_file, &g_field_record)) {
+        close_open_file();
+        show_load_error(window, "File too short for a wlp file");
+        return;
+    }
+    show_fields(g_field_record);
+}

@@ -29,13 +29,11 @@ struct ControlLayout {
 };
 
 // Creation order is drawing order: the frames come after the buttons they surround.
+// clang-format off
 const ControlLayout kControls[] = {
-    {"STATIC", "BITMAP1", kBitmapStyle, 150, 12, CW_USEDEFAULT, CW_USEDEFAULT, kBitmapId, nullptr,
-     kNoEditSlot},
-    {"button", "Write to file", kButtonStyle, 165, 225, 125, 30, kWriteToFileId, &g_write_button,
-     kNoEditSlot},
-    {"button", "unused", kButtonStyle | WS_DISABLED, 165, 260, 125, 30, kUnusedButtonId,
-     &g_unused_button, kNoEditSlot},
+    {"STATIC", "BITMAP1", kBitmapStyle, 150, 12, CW_USEDEFAULT, CW_USEDEFAULT, kBitmapId, nullptr, kNoEditSlot},
+    {"button", "Write to file", kButtonStyle, 165, 225, 125, 30, kWriteToFileId, &g_write_button, kNoEditSlot},
+    {"button", "unused", kButtonStyle | WS_DISABLED, 165, 260, 125, 30, kUnusedButtonId, &g_unused_button, kNoEditSlot},
     {"button", "Help", kButtonStyle, 165, 315, 125, 30, kHelpId, &g_help_button, kNoEditSlot},
     {"button", "File control", kGroupBoxStyle, 160, 205, 135, 90, 0, nullptr, kNoEditSlot},
     {"button", "Sun position", kGroupBoxStyle, 5, 5, 135, 45, 0, nullptr, kNoEditSlot},
@@ -46,17 +44,14 @@ const ControlLayout kControls[] = {
     {"button", "unused", kGroupBoxStyle, 5, 255, 135, 45, 0, nullptr, kNoEditSlot},
     {"button", "unused", kGroupBoxStyle, 5, 305, 135, 45, 0, nullptr, kNoEditSlot},
     {"edit", "", kNumberEditStyle, 10, 20, 125, 25, kSunPositionEditId, nullptr, kSunPositionEdit},
-    {"edit", "", kNumberEditStyle, 10, 70, 125, 25, kSunElevationEditId, nullptr,
-     kSunElevationEdit},
+    {"edit", "", kNumberEditStyle, 10, 70, 125, 25, kSunElevationEditId, nullptr, kSunElevationEdit},
     {"edit", "", kTextEditStyle, 10, 120, 125, 25, kPanoramaNameEditId, nullptr, kPanoramaNameEdit},
-    {"edit", "", kTextEditStyle, 10, 170, 125, 25, kStartPositionEditId, nullptr,
-     kStartPositionEdit},
+    {"edit", "", kTextEditStyle, 10, 170, 125, 25, kStartPositionEditId, nullptr, kStartPositionEdit},
     {"edit", "", kTextEditStyle, 10, 220, 125, 25, kSizingFactorEditId, nullptr, kSizingFactorEdit},
-    {"edit", "", kTextEditStyle | WS_DISABLED, 10, 270, 125, 25, kSpareEdit1Id, nullptr,
-     kSpareEdit1},
-    {"edit", "", kTextEditStyle | WS_DISABLED, 10, 320, 125, 25, kSpareEdit2Id, nullptr,
-     kSpareEdit2},
+    {"edit", "", kTextEditStyle | WS_DISABLED, 10, 270, 125, 25, kSpareEdit1Id, nullptr, kSpareEdit1},
+    {"edit", "", kTextEditStyle | WS_DISABLED, 10, 320, 125, 25, kSpareEdit2Id, nullptr, kSpareEdit2},
 };
+// clang-format on
 
 }  // namespace
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Writes bitmap1.bmp (150x101, 24 bit) and main.ico (32x32, 16 colours) next to this script."""
+"""Writes bitmap1.bmp (150x101, 24 bit), main.ico (32x32, 16 colours) and vistaro.png (the
+icon for Linux desktops) next to this script."""
 
 import math
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -223,6 +225,27 @@ def write_ico(path, px):
         f.write(head + entry + body)
 
 
+def write_png(path, px):
+    """The icon as a 32x32 RGBA PNG, for Linux desktops' application menus."""
+    n = 32
+    raw = bytearray()
+    for row in px:
+        raw.append(0)  # no filter
+        for c in row:
+            raw += bytes((0, 0, 0, 0)) if c is T else bytes(VGA[c] + (255,))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", n, n, 8, 6, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 if __name__ == "__main__":
     write_bmp(os.path.join(HERE, "bitmap1.bmp"), render_bitmap())
-    write_ico(os.path.join(HERE, "main.ico"), render_icon())
+    icon = render_icon()
+    write_ico(os.path.join(HERE, "main.ico"), icon)
+    write_png(os.path.join(HERE, "vistaro.png"), icon)

@@ -1,7 +1,7 @@
 #include "paramfile/loader.h"
 
 #include <cstdio>
-#include <vector>
+#include <cstdlib>
 
 #include "paramfile/conversions.h"
 #include "paramfile/field_io.h"
@@ -9,11 +9,14 @@
 
 namespace {
 
-// The first dropped path, whole, however long it is.
-std::vector<char> first_dropped_path(HDROP drop) {
+// The first dropped path, whole, however long it is; the caller frees it. Null when out of
+// memory. malloc rather than a vector keeps the C++ runtime out of the Windows exe.
+char* first_dropped_path(HDROP drop) {
     const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-    std::vector<char> path(length + 1, '\0');
-    DragQueryFileA(drop, 0, path.data(), length + 1);
+    char* path = static_cast<char*>(std::calloc(length + 1, 1));
+    if (path != nullptr) {
+        DragQueryFileA(drop, 0, path, length + 1);
+    }
     return path;
 }
 
@@ -39,10 +42,11 @@ void show_load_error(HWND window, const char* text) {
 void load_dropped_file(HWND window, HDROP drop) {
     close_open_file();
 
-    const std::vector<char> path = first_dropped_path(drop);
+    char* path = first_dropped_path(drop);
     DragFinish(drop);
 
-    g_open_file = std::fopen(path.data(), "r+b");
+    g_open_file = path != nullptr ? std::fopen(path, "r+b") : nullptr;
+    std::free(path);
     if (g_open_file == nullptr) {
         show_load_error(window, "File open error");
         return;

@@ -1,0 +1,59 @@
+#include "platform/qt/resources.h"
+
+#include <QFile>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "platform/win32.h"
+
+namespace {
+
+bool is_int_resource(const char* name) {
+    return reinterpret_cast<std::uintptr_t>(name) <= 0xFFFF;
+}
+
+// Resource names are case-insensitive, as on Windows; the resource file may use any case.
+QString resource_path(const char* name) {
+    if (name == nullptr || is_int_resource(name) || *name == '\0') {
+        return {};
+    }
+    const QString given = QString::fromLatin1(name);
+    for (const QString& candidate : {given, given.toUpper(), given.toLower()}) {
+        const QString path = QStringLiteral(":/win32/") + candidate;
+        if (QFile::exists(path)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+QPixmap load_bitmap_resource(const char* name) {
+    const QString path = resource_path(name);
+    return path.isEmpty() ? QPixmap() : QPixmap(path);
+}
+
+// Icons are shared, as on Windows: one record per resource, never freed.
+HICON WINAPI LoadIconA(HINSTANCE, LPCSTR name) {
+    static std::map<QString, std::unique_ptr<HICON__>> icons;
+    const QString path = resource_path(name);
+    if (path.isEmpty()) {
+        return nullptr;
+    }
+    auto& icon = icons[path];
+    if (!icon) {
+        icon = std::make_unique<HICON__>();
+        icon->icon = QIcon(path);
+    }
+    return icon.get();
+}
+
+HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name) {
+    static HICON__ arrow{QIcon(), QCursor(Qt::ArrowCursor)};
+    if (instance == nullptr && name == IDC_ARROW) {
+        return &arrow;
+    }
+    return nullptr;
+}

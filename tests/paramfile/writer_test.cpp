@@ -68,7 +68,7 @@ TEST_F(WriterTest, AShorterNameChangesOnlyTheBytesUpToItsNul) {
     put_name(&original, "my_pano.bmp");
     const std::string path = make_file("pano.wlp", original);
     drop({path});
-    set_text(kPanoramaNameEdit, "S1.bmp");
+    set_texts("10", "20", "S1.bmp", "30", "1");
     write_to_file(host_);
     ASSERT_EQ(only_box(), "Ok: Data is written");
 
@@ -104,6 +104,7 @@ TEST_F(WriterTest, NameBytesOfEveryValueSurviveALoadAndAWrite) {
     for (std::size_t i = 0; i < kPanoramaNameLength; ++i) {
         original[kPanoramaNameOffset + i] = static_cast<unsigned char>(1 + i);  // 0x01..0xFF
     }
+    put_single(&original, kStartPositionOffset, 90.0f);
     const std::string path = make_file("pano.wlp", original);
     drop({path});
     write_to_file(host_);
@@ -143,6 +144,7 @@ TEST_F(WriterTest, AFailingDeviceIsReportedAndNeverAsSuccess) {
     }
     drop({"/dev/full"});
     ASSERT_TRUE(boxes_.empty());
+    set_texts("10", "20", "pano.bmp", "30", "1");
     for (int attempt = 0; attempt < 2; ++attempt) {
         write_to_file(host_);
         ASSERT_EQ(boxes_.size(), 1u);

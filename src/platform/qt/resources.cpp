@@ -1,5 +1,6 @@
 #include "platform/qt/resources.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <map>
@@ -19,10 +20,14 @@ QString resource_path(const char* name) {
         return {};
     }
     const QString given = QString::fromLatin1(name);
-    for (const QString& candidate : {given, given.toUpper(), given.toLower()}) {
-        const QString path = QStringLiteral(":/win32/") + candidate;
-        if (QFile::exists(path)) {
-            return path;
+    const QString exact = QStringLiteral(":/win32/") + given;
+    if (QFile::exists(exact)) {
+        return exact;
+    }
+    const QDir resources(QStringLiteral(":/win32"));
+    for (const QString& entry : resources.entryList(QDir::Files)) {
+        if (entry.compare(given, Qt::CaseInsensitive) == 0) {
+            return resources.filePath(entry);
         }
     }
     return {};

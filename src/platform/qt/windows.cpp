@@ -180,8 +180,9 @@ BOOL WINAPI UpdateWindow(HWND window) {
     if (record == nullptr || record->widget == nullptr) {
         return FALSE;
     }
-    if (record->widget->isVisible()) {
-        record->widget->repaint();
+    // The client area is where WM_PAINT comes from; the frame draws only its edge.
+    if (record->client != nullptr && record->client->isVisible()) {
+        record->client->repaint();
     }
     return TRUE;
 }

@@ -4,6 +4,11 @@
 linux_build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
                       xvfb xauth fonts-dejavu-core)
 
+# The Windows exe: the MinGW-w64 cross compilers and windres, icoutils to read its resources,
+# and 64-bit Wine on an Xvfb display for the end-to-end tests.
+windows_build_packages=(cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
+                        binutils-mingw-w64-x86-64 make icoutils wine64 xvfb)
+
 # Installs each named package that is not installed yet; needs root (or sudo) only then.
 ensure_packages() {
     local missing=()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QString>
 #include <map>
 #include <memory>
@@ -33,11 +34,26 @@ QString resource_path(const char* name) {
     return {};
 }
 
+// Icon resources are ICO, every image of it kept. QIcon(path) would find that out by loading
+// the MIME database and probing every image plugin, which slows start-up.
+QIcon icon_from_resource(const QString& path) {
+    QIcon icon;
+    QImageReader reader(path, "ICO");
+    do {
+        const QImage image = reader.read();
+        if (!image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    } while (reader.jumpToNextImage());
+    return icon;
+}
+
 }  // namespace
 
 QPixmap load_bitmap_resource(const char* name) {
     const QString path = resource_path(name);
-    return path.isEmpty() ? QPixmap() : QPixmap(path);
+    // Bitmap resources are BMP: naming the format spares probing every image plugin.
+    return path.isEmpty() ? QPixmap() : QPixmap(path, "BMP");
 }
 
 // Icons are shared, as on Windows: one record per resource, never freed.
@@ -50,7 +66,7 @@ HICON WINAPI LoadIconA(HINSTANCE, LPCSTR name) {
     auto& icon = icons[path];
     if (!icon) {
         icon = std::make_unique<HICON__>();
-        icon->icon = QIcon(path);
+        icon->icon = icon_from_resource(path);
     }
     return icon.get();
 }

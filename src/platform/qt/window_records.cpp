@@ -143,6 +143,7 @@ void apply_window_text(HWND__& window, const std::string& text) {
         case WindowKind::edit:
             if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
                 edit->setText(latin1(text));
+                edit->setCursorPosition(0);  // shows the start of a long text, as on Windows
             }
             break;
     }

@@ -110,5 +110,49 @@ TEST_F(WindowTest, RealBoxIsModalWithOneOkButtonAndTheFlagsIcon) {
     }
 }
 
+// The right edge of the dark pixels in each of the image's equal bands of rows.
+std::vector<int> right_edges(const QImage& image, int bands) {
+    std::vector<int> edges;
+    const int band_height = image.height() / bands;
+    for (int band = 0; band < bands; ++band) {
+        int right = -1;
+        for (int y = band * band_height; y < (band + 1) * band_height; ++y) {
+            for (int x = image.width() - 1; x > right; --x) {
+                if (image.pixelColor(x, y).lightness() < 100) {
+                    right = x;
+                    break;
+                }
+            }
+        }
+        edges.push_back(right);
+    }
+    return edges;
+}
+
+TEST_F(WindowTest, TabsLineUpAColumnAfterLabelsOfDifferentLengths) {
+    QImage text_image;
+    QTimer::singleShot(0, [&text_image] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            return;
+        }
+        for (QWidget* child : box->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(child) == nullptr &&
+                qobject_cast<QPushButton*>(child) == nullptr) {
+                text_image = child->grab().toImage();
+            }
+        }
+        box->close();
+    });
+    MessageBoxA(nullptr, "Sun position:\tX\r\nStartpos at feet:\tX\nSizing factor:\tX", "Help",
+                MB_OK);
+
+    ASSERT_FALSE(text_image.isNull());
+    const std::vector<int> edges = right_edges(text_image, 3);
+    EXPECT_GT(edges[0], 0);
+    EXPECT_EQ(edges[1], edges[0]);
+    EXPECT_EQ(edges[2], edges[0]);
+}
+
 }  // namespace
 }  // namespace platform_test

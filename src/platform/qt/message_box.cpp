@@ -34,6 +34,14 @@ QStringList split_lines(const QString& text) {
     return normalised.split(QLatin1Char('\n'));
 }
 
+// The mean width of the alphabet, as Windows measures a font for dialogs. A font's own
+// average is often narrower than its letters, which pushes labels past their tab stop.
+int average_char_width(const QFontMetrics& metrics) {
+    const int alphabet = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return (alphabet / 26 + 1) / 2;
+}
+
 // Lines of text with tabs expanded to fixed stops, which a QLabel cannot set.
 class TabbedText : public QWidget {
   public:
@@ -41,7 +49,7 @@ class TabbedText : public QWidget {
         setStyle(classic_style());
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
-        option.setTabStopDistance(kTabStopChars * fontMetrics().averageCharWidth());
+        option.setTabStopDistance(kTabStopChars * average_char_width(fontMetrics()));
         for (const QString& line : split_lines(text)) {
             auto layout = std::make_unique<QTextLayout>(line, font());
             layout->setTextOption(option);

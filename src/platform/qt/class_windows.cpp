@@ -189,7 +189,6 @@ bool build_class_window(HWND window, const WNDCLASSEXA& window_class, int x, int
         const int edge = client_edge(window->ex_style);
 
         auto* frame = new FrameWindow(window, frame_flags(window->style));
-        frame->setAttribute(Qt::WA_DeleteOnClose, false);
         frame->setPalette(classic_palette());
         frame->setAutoFillBackground(true);
         frame->setWindowTitle(latin1(window->text));

@@ -68,7 +68,6 @@ class EditControl : public QLineEdit {
         }
         setFocusPolicy(Qt::ClickFocus);
         setAcceptDrops(false);  // dropped files go to the window, as on Windows
-        setContextMenuPolicy(Qt::DefaultContextMenu);
         switch (style_ & kEditAlignMask) {
             case ES_RIGHT:
                 setAlignment(Qt::AlignRight | Qt::AlignVCenter);

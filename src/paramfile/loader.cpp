@@ -51,6 +51,9 @@ void load_dropped_file(HWND window, HDROP drop) {
         show_load_error(window, "File open error");
         return;
     }
+    // Unbuffered: every access is a few whole fields at a known offset, and a buffer would only
+    // add a read of the block around each seek and write.
+    std::setvbuf(g_open_file, nullptr, _IONBF, 0);
     if (!read_fields(g_open_file, &g_field_record)) {
         close_open_file();
         show_load_error(window, "File too short for a wlp file");

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "paramfile/conversions.h"
@@ -131,25 +132,23 @@ BENCHMARK(raw_floor)->Arg(958)->Arg(4096)->UseRealTime()->Unit(benchmark::kMicro
 // With repetitions the median is taken.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (!run.error_occurred &&
                 (run.aggregate_name.empty() || run.aggregate_name == "median")) {
-                times_[run.run_name.str()] = run.GetAdjustedRealTime();
+                times_[{run.run_name.function_name, run.run_name.args}] = run.GetAdjustedRealTime();
             }
         }
     }
 
     void print_ratios() const {
         for (const auto& [name, time] : times_) {
-            const std::string prefix = "load_and_write/";
-            if (name.rfind(prefix, 0) != 0) {
-                continue;
-            }
-            const std::string size = name.substr(prefix.size());
-            const auto floor = times_.find("raw_floor/" + size);
-            if (floor != times_.end()) {
+            const auto& [function, size] = name;
+            const auto floor = times_.find({"raw_floor", size});
+            if (function == "load_and_write" && floor != times_.end()) {
                 std::printf("load_and_write / raw_floor, %s-byte file: %.2fx\n", size.c_str(),
                             time / floor->second);
             }
@@ -157,7 +156,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
 
   private:
-    std::map<std::string, double> times_;
+    // By function name and argument (the file size).
+    std::map<std::pair<std::string, std::string>, double> times_;
 };
 
 }  // namespace
@@ -169,7 +169,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    RatioReporter reporter;
+    RatioReporter reporter(isatty(STDOUT_FILENO) ? RatioReporter::OO_Defaults
+                                                 : RatioReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.print_ratios();
     benchmark::Shutdown();

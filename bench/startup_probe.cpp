@@ -4,7 +4,8 @@
 // after round, so that drift of the machine falls on all of them alike. Prints medians, and
 // each program's figures over those of the last one named (the floor).
 //
-// usage: startup_probe [--runs N] [--settle MS] [--verbose] NAME=PROGRAM... (at least one)
+// usage: startup_probe [--runs N] [--settle MS] [--verbose] NAME=COMMAND... (at least one)
+// A command is a program and its arguments, separated by spaces.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <fcntl.h>
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Program {
     std::string name;
-    std::string path;
+    std::string command;
     std::vector<double> mapped_ms;
     std::vector<double> drawn_ms;
     std::vector<double> rss_kb;
@@ -62,14 +64,24 @@ double resident_kb(pid_t pid) {
     return -1;
 }
 
-pid_t start(const std::string& path) {
+pid_t start(const std::string& command) {
+    std::vector<std::string> words;
+    std::istringstream split(command);
+    for (std::string word; split >> word;) {
+        words.push_back(word);
+    }
+    std::vector<char*> arguments;
+    for (std::string& word : words) {
+        arguments.push_back(word.data());
+    }
+    arguments.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
         dup2(null, STDERR_FILENO);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        execv(arguments[0], arguments.data());
         _exit(127);
     }
     return pid;
@@ -117,12 +129,12 @@ bool intersects(const XRectangle& area, int x, int y, int width, int height) {
 
 // One start of one program. Mapped: its first top-level window appears. Drawn: the last
 // drawing inside that window within the settle time after the map.
-bool measure(Display* display, int damage_event, const std::string& path, int settle_ms,
+bool measure(Display* display, int damage_event, const std::string& command, int settle_ms,
              Sample* sample) {
     drain(display);
     const Window root = DefaultRootWindow(display);
     const Clock::time_point started = Clock::now();
-    const pid_t pid = start(path);
+    const pid_t pid = start(command);
 
     XEvent event;
     Window window = 0;
@@ -135,7 +147,7 @@ bool measure(Display* display, int damage_event, const std::string& path, int se
         }
     }
     if (window == 0 || !XGetWindowAttributes(display, window, &attributes)) {
-        std::fprintf(stderr, "startup_probe: %s showed no window\n", path.c_str());
+        std::fprintf(stderr, "startup_probe: %s showed no window\n", command.c_str());
         stop(pid);
         return false;
     }
@@ -176,7 +188,7 @@ int main(int argc, char** argv) {
         } else {
             std::fprintf(stderr,
                          "usage: startup_probe [--runs N] [--settle MS] [--verbose] "
-                         "NAME=PROGRAM...\n");
+                         "NAME=COMMAND...\n");
             return 2;
         }
     }
@@ -205,7 +217,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round <= runs; ++round) {
         for (Program& program : programs) {
             Sample sample{};
-            if (!measure(display, damage_event, program.path, settle_ms, &sample)) {
+            if (!measure(display, damage_event, program.command, settle_ms, &sample)) {
                 return 1;
             }
             if (round > 0) {

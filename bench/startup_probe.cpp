@@ -2,7 +2,7 @@
 // window until the program's top-level window is mapped and until its drawing stops, reads its
 // resident memory once it has been idle for a while, then ends it. Programs run in turn, round
 // after round, so that drift of the machine falls on all of them alike. Prints medians, and
-// each program's figures over those of the last one named (the floor).
+// each program's figures over those of every program named after it (the last is the floor).
 //
 // usage: startup_probe [--runs N] [--settle MS] [--verbose] NAME=COMMAND... (at least one)
 // A command is a program and its arguments, separated by spaces.
@@ -241,14 +241,16 @@ int main(int argc, char** argv) {
         std::printf("%-28s %10.1f %10.1f %10.0f\n", program.name.c_str(), median(program.mapped_ms),
                     median(program.drawn_ms), median(program.rss_kb));
     }
-    const Program& floor = programs.back();
-    for (std::size_t i = 0; i + 1 < programs.size(); ++i) {
-        const Program& program = programs[i];
-        const std::string name = program.name + " / " + floor.name;
-        std::printf("%-28s %9.3fx %9.3fx %9.3fx\n", name.c_str(),
-                    median(program.mapped_ms) / median(floor.mapped_ms),
-                    median(program.drawn_ms) / median(floor.drawn_ms),
-                    median(program.rss_kb) / median(floor.rss_kb));
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        for (std::size_t j = i + 1; j < programs.size(); ++j) {
+            const Program& program = programs[i];
+            const Program& floor = programs[j];
+            const std::string name = program.name + " / " + floor.name;
+            std::printf("%-28s %9.3fx %9.3fx %9.3fx\n", name.c_str(),
+                        median(program.mapped_ms) / median(floor.mapped_ms),
+                        median(program.drawn_ms) / median(floor.drawn_ms),
+                        median(program.rss_kb) / median(floor.rss_kb));
+        }
     }
     XCloseDisplay(display);
     return 0;

@@ -27,7 +27,8 @@ bool write_fields(std::FILE* stream, const FieldRecord& record) {
     for (const FieldLayout& layout : kFieldAccessOrder) {
         fetch_field_bytes(record, layout, bytes);
         if (std::fseek(stream, layout.offset, SEEK_SET) != 0 ||
-            std::fwrite(bytes, layout.length, 1, stream) != 1) {
+            std::fwrite(bytes, layout.length, 1, stream) != 1 || std::ferror(stream) != 0) {
+            // An unbuffered glibc stream counts a failed write as done; only ferror tells.
             return false;
         }
     }

@@ -4,6 +4,9 @@
 linux_build_packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
                       xvfb xauth fonts-dejavu-core)
 
+# The sanitizer build and the fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+reliability_packages=(clang libclang-rt-14-dev)
+
 # The Windows exe: the MinGW-w64 cross compilers and windres, icoutils to read its resources,
 # and 64-bit Wine on an Xvfb display for the end-to-end tests.
 windows_build_packages=(cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686

@@ -18,7 +18,8 @@
 #endif
 #endif
 #ifdef VISTARO_HEAP_FROM_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime; gcc ships no header for it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {

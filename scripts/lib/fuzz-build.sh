@@ -30,7 +30,7 @@ fuzz_run() {
         return 1
     }
     # The last status line carries the coverage; the final stats the executions.
-    grep -E '^#[0-9]+ +DONE' "$fuzz_build/$target.log" | tail -n 1
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$fuzz_build/$target.log" | tail -n 1 || true
     grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' \
         "$fuzz_build/$target.log"
 }

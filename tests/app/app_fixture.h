@@ -12,10 +12,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -24,17 +20,7 @@
 #include "paramfile/parameter_state.h"
 #include "platform/qt/test_seams.h"
 #include "platform/win32.h"
-
-using Bytes = std::vector<unsigned char>;
-
-inline Bytes random_bytes(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (unsigned char& byte : bytes) {
-        byte = static_cast<unsigned char>(random());
-    }
-    return bytes;
-}
+#include "support/fixture_files.h"
 
 class AppTest : public testing::Test {
   protected:
@@ -50,19 +36,13 @@ class AppTest : public testing::Test {
         ASSERT_NE(window_, nullptr);
         ShowWindow(window_, SW_SHOWDEFAULT);
         UpdateWindow(window_);
-
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vistaro-app-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
+        ASSERT_TRUE(folder_.exists());
     }
 
     void TearDown() override {
         DestroyWindow(window_);
         pump();
         win32_test::set_message_box_observer({});
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
     }
 
     static HINSTANCE fake_instance() {
@@ -134,16 +114,7 @@ class AppTest : public testing::Test {
     }
 
     std::string make_file(const std::string& name, const Bytes& bytes) {
-        const std::string path = (directory_ / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return path;
-    }
-
-    static Bytes read_file(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return folder_.make_file(name, bytes);
     }
 
     // "caption: text" of each box shown since the last call.
@@ -157,7 +128,7 @@ class AppTest : public testing::Test {
     }
 
     HWND window_ = nullptr;
-    std::filesystem::path directory_;
+    FixtureFolder folder_;
     std::vector<win32_test::MessageBoxCall> boxes_;
     int quit_code_ = -1;
 };

@@ -76,7 +76,7 @@ TEST_F(LoaderTest, OnlyTheFirstFileOfADropIsLoaded) {
 
 TEST_F(LoaderTest, PathsLongerThanAnyFixedBufferAreOpenedWhole) {
     // A file whose path is cut at 249 characters must not be the one that opens.
-    std::filesystem::path deep = directory_;
+    std::filesystem::path deep = folder_.path();
     while (deep.string().size() < 320) {
         deep /= std::string(40, 'd');
     }
@@ -91,8 +91,8 @@ TEST_F(LoaderTest, PathsLongerThanAnyFixedBufferAreOpenedWhole) {
 
 TEST_F(LoaderTest, AFileThatCannotBeOpenedLeavesNoFileOpenAndTheFieldsAsTheyWere) {
     const std::string good = make_file("good.wlp", file_with_values(0, 0, "kept", 5, 6));
-    const std::string missing = (directory_ / "missing.wlp").string();
-    const std::string directory = directory_.string();
+    const std::string missing = (folder_.path() / "missing.wlp").string();
+    const std::string directory = folder_.path().string();
     for (const std::string& bad : {missing, directory}) {
         drop({good});
         ASSERT_TRUE(boxes_.empty());
@@ -137,7 +137,7 @@ TEST_F(LoaderTest, AReadOnlyFileIsNotOpenedThoughItCouldBeRead) {
 }
 
 TEST_F(LoaderTest, BoxesCarryTheMainWindowAndForegroundFlags) {
-    drop({(directory_ / "missing.wlp").string()});
+    drop({(folder_.path() / "missing.wlp").string()});
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].owner, host_);
     EXPECT_EQ(boxes_[0].flags, 0x10030u);

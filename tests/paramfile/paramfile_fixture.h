@@ -6,11 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -20,18 +16,7 @@
 #include "paramfile/parameter_state.h"
 #include "platform/qt/test_seams.h"
 #include "platform/win32.h"
-
-using Bytes = std::vector<unsigned char>;
-
-// Random file contents, so that a byte written where it should not be shows.
-inline Bytes random_bytes(std::size_t size, unsigned seed) {
-    std::mt19937 random(seed);
-    Bytes bytes(size);
-    for (unsigned char& byte : bytes) {
-        byte = static_cast<unsigned char>(random());
-    }
-    return bytes;
-}
+#include "support/fixture_files.h"
 
 inline void put_single(Bytes* bytes, long offset, float value) {
     encode_single(value, bytes->data() + offset);
@@ -79,32 +64,17 @@ class ParamFileTest : public testing::Test {
             }
             return IDOK;
         });
-
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "vistaro-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
+        ASSERT_TRUE(folder_.exists());
     }
 
     void TearDown() override {
         close_open_file();
         win32_test::set_message_box_observer({});
         DestroyWindow(host_);
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
     }
 
     std::string make_file(const std::string& name, const Bytes& bytes) {
-        const std::string path = (directory_ / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        return path;
-    }
-
-    static Bytes read_file(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return folder_.make_file(name, bytes);
     }
 
     void drop(const std::vector<std::string>& paths) {
@@ -144,7 +114,7 @@ class ParamFileTest : public testing::Test {
     }
 
     HWND host_ = nullptr;
-    std::filesystem::path directory_;
+    FixtureFolder folder_;
     std::vector<win32_test::MessageBoxCall> boxes_;
     std::function<void(const win32_test::MessageBoxCall&)> on_box_;
 

@@ -17,7 +17,7 @@ TEST_F(PropertyTest, RandomFilesGetExactlyTheFieldsAndNothingElse) {
         const Bytes original = random_file(sizes(random), random);
         const AcceptedValues values = random_accepted_values(random);
         // A new file each run: ext4 flushes a file truncated and written again to disk.
-        std::filesystem::remove(directory_ / "pano.wlp");
+        std::filesystem::remove(folder_.path() / "pano.wlp");
         const std::string path = make_file("pano.wlp", original);
         drop({path});
         set_texts(values.sun_position, values.sun_elevation, values.name, values.start_position,

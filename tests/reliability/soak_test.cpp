@@ -76,7 +76,7 @@ TEST_F(SoakTest, ThousandsOfCyclesLeaveNothingBehindAndEveryFileAsWritten) {
     }
     files.push_back({"", Kind::kTooShort, random_file(957, random)});
     files.back().path = make_file("short.wlp", files.back().expected);
-    files.push_back({(directory_ / "missing.wlp").string(), Kind::kMissing, {}});
+    files.push_back({(folder_.path() / "missing.wlp").string(), Kind::kMissing, {}});
 
     const long descriptors = open_descriptors();
     long heap_after_warm_up = 0;

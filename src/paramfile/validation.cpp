@@ -40,7 +40,7 @@ int validate_fields(const HWND edit_fields[], HWND owner) {
     if (name_length == 0 || name_length > kPanoramaNameLength) {
         return reject(owner, "Panorama file");
     }
-    std::strcpy(accepted.panorama_name, text);
+    std::memcpy(accepted.panorama_name, text, name_length + 1);  // the name and its NUL only
 
     GetWindowTextA(edit_fields[kStartPositionEdit], text, kTextBufferSize);
     if (!parse_decimal(text, &value) || std::isnan(value) || value < 1.0 || value > 360.0) {

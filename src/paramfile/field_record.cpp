@@ -6,36 +6,21 @@
 
 namespace {
 
-float* single_member(FieldRecord* record, Field field) {
+// The record member that holds a single-float field; the name field has none.
+float FieldRecord::*single_member(Field field) {
     switch (field) {
         case Field::kSunPosition:
-            return &record->sun_position;
+            return &FieldRecord::sun_position;
         case Field::kSunElevation:
-            return &record->sun_elevation;
+            return &FieldRecord::sun_elevation;
         case Field::kStartPosition:
-            return &record->start_position;
+            return &FieldRecord::start_position;
         case Field::kSizingFactor:
-            return &record->sizing_factor;
+            return &FieldRecord::sizing_factor;
         case Field::kPanoramaName:
             break;
     }
     return nullptr;
-}
-
-float single_value(const FieldRecord& record, Field field) {
-    switch (field) {
-        case Field::kSunPosition:
-            return record.sun_position;
-        case Field::kSunElevation:
-            return record.sun_elevation;
-        case Field::kStartPosition:
-            return record.start_position;
-        case Field::kSizingFactor:
-            return record.sizing_factor;
-        case Field::kPanoramaName:
-            break;
-    }
-    return 0.0f;
 }
 
 }  // namespace
@@ -44,7 +29,7 @@ void store_field_bytes(FieldRecord* record, const FieldLayout& layout, const uns
     if (layout.field == Field::kPanoramaName) {
         std::memcpy(record->panorama_name, bytes, kPanoramaNameLength);
     } else {
-        *single_member(record, layout.field) = decode_single(bytes);
+        record->*single_member(layout.field) = decode_single(bytes);
     }
 }
 
@@ -52,6 +37,6 @@ void fetch_field_bytes(const FieldRecord& record, const FieldLayout& layout, uns
     if (layout.field == Field::kPanoramaName) {
         std::memcpy(bytes, record.panorama_name, kPanoramaNameLength);
     } else {
-        encode_single(single_value(record, layout.field), bytes);
+        encode_single(record.*single_member(layout.field), bytes);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "paramfile/conversions.h"
 #include "paramfile/field_io.h"
+#include "paramfile/file_error.h"
 #include "paramfile/parameter_state.h"
 
 namespace {
@@ -33,10 +34,6 @@ void show_fields(const FieldRecord& record) {
     SetWindowTextA(g_edit_fields[kSizingFactorEdit], text);
 }
 
-void show_load_error(HWND window, const char* text) {
-    MessageBoxA(window, text, "Error", MB_ICONEXCLAMATION | MB_SETFOREGROUND);
-}
-
 }  // namespace
 
 void load_dropped_file(HWND window, HDROP drop) {
@@ -48,7 +45,7 @@ void load_dropped_file(HWND window, HDROP drop) {
     g_open_file = path != nullptr ? std::fopen(path, "r+b") : nullptr;
     std::free(path);
     if (g_open_file == nullptr) {
-        show_load_error(window, "File open error");
+        show_file_error(window, "File open error");
         return;
     }
     // Unbuffered: every access is a few whole fields at a known offset, and a buffer would only
@@ -56,7 +53,7 @@ void load_dropped_file(HWND window, HDROP drop) {
     std::setvbuf(g_open_file, nullptr, _IONBF, 0);
     if (!read_fields(g_open_file, &g_field_record)) {
         close_open_file();
-        show_load_error(window, "File too short for a wlp file");
+        show_file_error(window, "File too short for a wlp file");
         return;
     }
     show_fields(g_field_record);
